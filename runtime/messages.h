@@ -1,0 +1,17 @@
+// Message dispatching for long-running work.
+#pragma once
+
+namespace qinglan::runtime {
+
+// Dispatches every window message already queued for the calling thread.
+void DispatchPendingMessages();
+
+// Waits `milliseconds` while dispatching the calling thread's messages.
+// Returns false early (and at once) when the program is stopping.
+bool DelayDispatching(unsigned milliseconds);
+
+// Set when the main window is gone: worker threads stop touching controls.
+bool StopRequested();
+void RequestStop();
+
+}  // namespace qinglan::runtime
