@@ -32,13 +32,17 @@ std::vector<Text> PlannerNames() {
 
 }  // namespace
 
-int RunMainWindow() {
-    runtime::Form form(resources::kMainForm);
+bool CreateMainWindow(runtime::Form& form) {
     mainForm = &form;
     form.OnCreated(OnMainWindowCreated);
     form.OnClicked("单选框1", OnPlannerButtonClicked);
     form.OnTimer("时钟1", OnTimerTick);
-    int result = form.Create() ? runtime::RunMessageLoop(form) : 1;
+    return form.Create();
+}
+
+int RunMainWindow() {
+    runtime::Form form(resources::kMainForm);
+    int result = CreateMainWindow(form) ? runtime::RunMessageLoop(form) : 1;
     mainForm = nullptr;
     return result;
 }
