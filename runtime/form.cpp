@@ -109,6 +109,7 @@ Form::~Form() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
+
 Form* Form::Find(int number) {
     auto found = Forms().find(number);
     return found == Forms().end() ? nullptr : found->second;

@@ -49,4 +49,9 @@ void RequestStop() {
     SetEvent(StopEvent());
 }
 
+void ClearStopRequest() {
+    stopping.store(false);
+    ResetEvent(StopEvent());
+}
+
 }  // namespace qinglan::runtime

@@ -13,5 +13,7 @@ bool DelayDispatching(unsigned milliseconds);
 // Set when the main window is gone: worker threads stop touching controls.
 bool StopRequested();
 void RequestStop();
+// Lets a window be run again in the same process after a stop (tests).
+void ClearStopRequest();
 
 }  // namespace qinglan::runtime

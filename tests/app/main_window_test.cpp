@@ -33,6 +33,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(runtime::Initialise());
+        runtime::ClearStopRequest();
         skin::TheSkinObject = new skin::SkinObject();
         skin::SkinnedWindowList = new std::vector<skin::SkinnedWindow>();
         skin::MemoryDcList = new std::vector<skin::MemoryDcEntry>();

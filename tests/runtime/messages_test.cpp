@@ -20,6 +20,7 @@ TEST(DelayDispatching, DeliversPostedMessagesWhileWaiting) {
     RegisterClassA(&wc);
     HWND window = CreateWindowA("DelayProbe", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
+    ClearStopRequest();
     PostMessageA(window, WM_APP, 0, 0);
     PostMessageA(window, WM_APP, 0, 0);
     EXPECT_TRUE(DelayDispatching(20));

@@ -1,0 +1,127 @@
+#include "runtime/form.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <atomic>
+#include <thread>
+
+#include "runtime/controls.h"
+#include "runtime/messages.h"
+
+namespace qinglan::runtime {
+namespace {
+
+constexpr ColumnDescription kColumns[] = {{"", 0, LVCFMT_LEFT}, {"期号", 100, LVCFMT_CENTER}, {"奖号", 70, LVCFMT_CENTER}};
+const ControlDescription kControls[] = {
+    {.name = "标签", .kind = ControlKind::TransparentLabel, .left = 10, .top = 10, .width = 80, .height = 30,
+     .text = "", .font = {.face = nullptr, .height = 24, .bold = true, .charset = GB2312_CHARSET},
+     .textColour = RGB(0, 0, 255)},
+    {.name = "钟", .kind = ControlKind::Timer, .timerIntervalMs = 10},
+    {.name = "单选", .kind = ControlKind::RadioButton, .left = 100, .top = 10, .width = 60, .height = 20, .text = "甲"},
+    {.name = "列表", .kind = ControlKind::ListView, .left = 10, .top = 50, .width = 180, .height = 100,
+     .columns = kColumns},
+};
+const FormDescription kForm = {.title = "运行层测试", .left = 0, .top = 0, .width = 200, .height = 160,
+                               .border = false, .escapeCloses = true, .controls = kControls};
+
+std::atomic<int> ticks{0}, clicks{0};
+ControlId lastSender;
+void Tick() { ++ticks; }
+void Clicked() {
+    ++clicks;
+    lastSender = EventSender();
+}
+
+class FormTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Initialise());
+        ClearStopRequest();  // a window closed by an earlier test stopped the program
+        form_ = std::make_unique<Form>(kForm);
+        form_->OnTimer("钟", Tick);
+        form_->OnClicked("单选", Clicked);
+        ASSERT_TRUE(form_->Create());
+    }
+    std::unique_ptr<Form> form_;
+};
+
+TEST_F(FormTest, TimerRaisesItsPeriodicEvent) {
+    ticks = 0;
+    DelayDispatching(200);
+    EXPECT_GT(ticks.load(), 0);
+}
+
+TEST_F(FormTest, CopiesShareTheClickHandlerAndReportThemselvesAsSender) {
+    const ControlId original = form_->Id("单选");
+    const ControlId copy = form_->Copy(original);
+    EXPECT_NE(copy, original);
+    EXPECT_FALSE(ControlVisible(copy)) << "a copy starts hidden";
+    EXPECT_EQ(ControlText(copy), "甲");
+    EXPECT_EQ(ControlTop(copy), ControlTop(original));
+    SetControlVisible(copy, true);
+    clicks = 0;
+    SendMessageA(WindowOf(copy), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks.load(), 1);
+    EXPECT_EQ(lastSender, copy);
+    SendMessageA(WindowOf(original), BM_CLICK, 0, 0);
+    EXPECT_EQ(lastSender, original);
+    EXPECT_TRUE(EventSender().IsNull()) << "no sender outside an event";
+}
+
+TEST_F(FormTest, ListViewRowsFromAWorkerThreadLandOnTheWindowsThread) {
+    const ControlId list = form_->Id("列表");
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 3; ++i) {
+            int row = AppendRow(list);
+            SetCellText(list, row, 1, "26121" + std::to_string(i));
+            SetCellText(list, row, 2, "1 2 3");
+        }
+        done = true;
+    });
+    while (!done) DelayDispatching(10);  // the worker's calls run here
+    worker.join();
+    EXPECT_EQ(RowCount(list), 3);
+    EXPECT_EQ(CellText(list, 2, 1), "261212");
+    EXPECT_EQ(CellText(list, 0, 2), "1 2 3");
+    EXPECT_EQ(CellText(list, 3, 1), "") << "past the last row";
+    const Text longText(5000, 'x');
+    SetCellText(list, 1, 2, longText);
+    EXPECT_EQ(CellText(list, 1, 2), longText);
+}
+
+TEST_F(FormTest, TransparentLabelPaintsOnlyItsText) {
+    const ControlId label = form_->Id("标签");
+    SetControlText(label, "");
+    HWND window = form_->Handle();
+    auto pixel = [&](int x, int y) {
+        DelayDispatching(30);
+        HDC dc = GetDC(window);
+        COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(window, dc);
+        return colour;
+    };
+    const COLORREF face = pixel(12, 12);
+    SetControlText(label, "\xA8\x80\xA8\x80\xA8\x80");  // full block characters: solid ink
+    bool blue = false;
+    for (int x = 10; x < 90 && !blue; ++x)
+        for (int y = 10; y < 40 && !blue; ++y) blue = pixel(x, y) == RGB(0, 0, 255);
+    EXPECT_TRUE(blue) << "the text is drawn in its colour";
+    EXPECT_EQ(pixel(88, 38), face) << "around the text the parent shows through";
+    SetControlText(label, "");
+    for (int x = 10; x < 90; x += 7)
+        for (int y = 10; y < 40; y += 7) ASSERT_EQ(pixel(x, y), face) << "old text erased at " << x << "," << y;
+}
+
+TEST_F(FormTest, EscapeClosesTheWindowAndEndsTheLoop) {
+    PostMessageA(WindowOf(form_->Id("单选")), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(RunMessageLoop(*form_), 0);
+    EXPECT_EQ(form_->Handle(), nullptr);
+    EXPECT_TRUE(StopRequested());
+    EXPECT_FALSE(DelayDispatching(10000)) << "a stopping program does not wait";
+}
+
+}  // namespace
+}  // namespace qinglan::runtime
