@@ -46,13 +46,13 @@ Variant Variant::FromBytes(const ByteArray& bytes) {
 
 Text Variant::ToText() const {
     Variant text;
-    if (FAILED(VariantChangeType(text.Put(), &value_, 0, VT_BSTR)) || !text.value_.bstrVal) return {};
+    if (FAILED(VariantChangeType(text.Put(), Source(), 0, VT_BSTR)) || !text.value_.bstrVal) return {};
     return WideToText(std::wstring_view(text.value_.bstrVal, SysStringLen(text.value_.bstrVal)));
 }
 
 long Variant::ToLong() const {
     Variant number;
-    if (FAILED(VariantChangeType(number.Put(), &value_, 0, VT_I4))) return 0;
+    if (FAILED(VariantChangeType(number.Put(), Source(), 0, VT_I4))) return 0;
     return number.value_.lVal;
 }
 

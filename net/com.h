@@ -61,9 +61,9 @@ class Variant {
 public:
     Variant() { VariantInit(&value_); }
     ~Variant() { VariantClear(&value_); }
-    Variant(const Variant& other) : Variant() { VariantCopy(&value_, &other.value_); }
+    Variant(const Variant& other) : Variant() { VariantCopy(&value_, other.Source()); }
     Variant& operator=(const Variant& other) {
-        if (this != &other) VariantCopy(&value_, &other.value_);
+        if (this != &other) VariantCopy(&value_, other.Source());
         return *this;
     }
 
@@ -87,6 +87,9 @@ public:
     }
 
 private:
+    // The platform's declarations take sources as non-const; they only read them.
+    VARIANT* Source() const { return const_cast<VARIANT*>(&value_); }
+
     VARIANT value_;
 };
 

@@ -1,0 +1,25 @@
+// Turning a response body of a declared charset into program text.
+#pragma once
+
+#include <optional>
+
+#include "net/regex_object.h"
+#include "runtime/types.h"
+
+namespace qinglan::net {
+
+// The Windows code page of a charset name (any case), or nullopt when the
+// name is unknown.
+std::optional<unsigned> CharsetCodePage(const Text& charset);
+
+// The charset named by the page's first <meta ... charset=...> in `head`, or
+// an empty text, found with `finder`.
+Text DeclaredCharset(RegexObject& finder, const Text& head);
+
+// `body` decoded from `charset` into GBK text (ending at the first zero).
+// Tries the "Adodb.Stream" component first; when it is missing or does not
+// answer, converts from the charset's code page. An unknown name answers
+// `unchanged`.
+Text DecodeCharset(const ByteArray& body, const Text& charset, const Text& unchanged);
+
+}  // namespace qinglan::net
