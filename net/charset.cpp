@@ -7,6 +7,7 @@
 #include "net/com.h"
 #include "net/encoding.h"
 #include "net/regex_object.h"
+#include "net/text.h"
 
 namespace qinglan::net {
 namespace {
@@ -37,6 +38,7 @@ Text LowerAscii(Text text) {
 // The stream component's answer, or nullopt when it cannot be made or stops
 // answering on the way.
 std::optional<Text> DecodeWithStream(const ByteArray& body, const Text& charset) {
+    ComApartment apartment;
     const DispatchRef stream = CreateObject(L"Adodb.Stream");
     if (!stream) return std::nullopt;
     const bool ready = DispatchPut(stream, L"Type", Variant::FromLong(1)) &&
@@ -67,7 +69,9 @@ std::optional<unsigned> CharsetCodePage(const Text& charset) {
     return std::nullopt;
 }
 
-Text DeclaredCharset(RegexObject& finder, const Text& head) {
+Text DeclaredCharset(const Text& head) {
+    if (Find(head, "<meta", 0, true) == -1 || Find(head, "charset=", 0, true) == -1) return {};
+    RegexObject finder;
     if (!finder.Create("<meta.+?charset=[^\\w]?([-\\w]+)", head)) return {};
     return finder.SubMatchText(1, 1);
 }

@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "net/regex_object.h"
 #include "runtime/types.h"
 
 namespace qinglan::net {
@@ -13,8 +12,9 @@ namespace qinglan::net {
 std::optional<unsigned> CharsetCodePage(const Text& charset);
 
 // The charset named by the page's first <meta ... charset=...> in `head`, or
-// an empty text, found with `finder`.
-Text DeclaredCharset(RegexObject& finder, const Text& head);
+// an empty text. The regular expression (and with it COM) is only brought up
+// when `head` holds both "<meta" and "charset=", which any match needs.
+Text DeclaredCharset(const Text& head);
 
 // `body` decoded from `charset` into GBK text (ending at the first zero).
 // Tries the "Adodb.Stream" component first; when it is missing or does not

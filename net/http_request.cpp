@@ -6,7 +6,6 @@
 #include "net/charset.h"
 #include "net/cookies.h"
 #include "net/encoding.h"
-#include "net/regex_object.h"
 #include "net/request_headers.h"
 #include "net/response_headers.h"
 #include "net/text.h"
@@ -215,10 +214,9 @@ Text Failed(HttpError error, Text& status) {
 }
 
 // The body's text, decoded when the page declares a charset other than GBK.
-Text BodyText(RegexObject& finder, const ByteArray& body) {
+Text BodyText(const ByteArray& body) {
     Text text(body.begin(), std::find(body.begin(), body.end(), 0));
-    ComApartment apartment;
-    const Text charset = DeclaredCharset(finder, Left(text, 1024));
+    const Text charset = DeclaredCharset(Left(text, 1024));
     if (!charset.empty() && charset != "gbk" && charset != "gb2312") text = DecodeCharset(body, charset, text);
     runtime::DispatchPendingMessages();
     return text;
@@ -234,7 +232,6 @@ void StoreCookies(const HttpOptions& options, Text& returned) {
 }  // namespace
 
 Text HttpRequest(const Text& url, const HttpOptions& options) {
-    RegexObject charsetFinder;  // initialises COM on this thread for the call
     Text ownStatus;
     Text& status = options.status ? *options.status : ownStatus;
 
@@ -258,7 +255,7 @@ Text HttpRequest(const Text& url, const HttpOptions& options) {
     if (options.returnedHeaders) *options.returnedHeaders = headers.raw;
     if (options.location && headers.location) *options.location = *headers.location;
     StoreCookies(options, headers.cookies);
-    Text text = BodyText(charsetFinder, body);
+    Text text = BodyText(body);
     if (options.responseBytes) *options.responseBytes = std::move(body);
     return text;
 }

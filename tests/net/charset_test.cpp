@@ -18,7 +18,6 @@ TEST(Charset, CodePages) {
 }
 
 TEST(Charset, Decoding) {
-    ComApartment com;
     const Text zhongWen = "\xD6\xD0\xCE\xC4";  // 中文 in GBK
     EXPECT_EQ(DecodeCharset(Bytes("\xE4\xB8\xAD\xE6\x96\x87"), "utf-8", "kept"), zhongWen);
     EXPECT_EQ(DecodeCharset(Bytes("\xEF\xBB\xBF" "a"), "utf-8", "kept"), "a");  // no mark in the text
@@ -31,10 +30,19 @@ TEST(Charset, Decoding) {
 }
 
 TEST(Charset, DeclaredInAPage) {
-    ComApartment com;
-    RegexObject finder;
-    EXPECT_EQ(DeclaredCharset(finder, "<head><meta charset=\"utf-8\"></head>"), "utf-8");
-    EXPECT_EQ(DeclaredCharset(finder, "<head></head>"), "");
+    struct Case {
+        const char* head;
+        const char* charset;
+    };
+    const Case cases[] = {
+        {"<head><meta charset=\"utf-8\"></head>", "utf-8"},
+        {"<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; CHARSET=Big5\"></HEAD>", "Big5"},
+        {"<meta name=x>\n<p>charset=utf-8</p>", ""},   // "." stops at a line end
+        {"<meta charset=>", ""},
+        {"charset=utf-8", ""},
+        {"<head></head>", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DeclaredCharset(c.head), c.charset) << c.head;
 }
 
 }  // namespace

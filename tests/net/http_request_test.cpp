@@ -227,13 +227,17 @@ TEST_F(HttpRequestTest, NamedProxy) {
                 echo.requestLine == "GET http://plans.invalid:80/int.ashx?x=1 HTTP/1.1")
         << echo.requestLine;
     EXPECT_TRUE(echo.Has(kUserAgent));
+    // A proxy that asks for credentials gets the ones given.
     const Echo withCredentials =
-        EchoOf("http://plans.invalid/", {.proxy = proxy, .proxyUserName = "pu", .proxyPassword = "pp"});
+        EchoOf("http://auth.invalid/", {.proxy = proxy, .proxyUserName = "pu", .proxyPassword = "pp"});
     EXPECT_TRUE(withCredentials.Has("Proxy-Authorization: Basic cHU6cHA=")) << PrintToString(withCredentials.headers);
+
+    Text status;
+    HttpRequest("http://auth.invalid/", {.proxy = proxy, .status = &status});
+    EXPECT_EQ(status, "407 Proxy Authentication Required");
 
     // A secure URL hands the proxy text over unchanged: the proxy is asked to
     // tunnel. It refuses, so the exchange fails, but the request was recorded.
-    Text status;
     EXPECT_EQ(HttpRequest("https://secure.invalid/x", {.proxy = proxy, .timeoutSeconds = 5, .status = &status}), "");
     EXPECT_FALSE(status.empty());
     const Text log = HttpRequest("http://" + proxy + "/_log");

@@ -8,7 +8,9 @@ The ports file holds `origin=`, `proxy=`, `closed=` and `pid=` lines:
 - origin: an HTTP server with fixed routes (see ROUTES); /echo answers the
   request exactly as it arrived, so a test can see the header block and body;
 - proxy: a recording proxy; a request in absolute form is answered with the
-  request head it received, CONNECT is refused (502) after being recorded, and
+  request head it received (for host auth.invalid only once it carries
+  Proxy-Authorization; before that with 407), CONNECT is refused (502) after
+  being recorded, and
   GET /_log (origin form) answers every request line recorded so far;
 - closed: a port that was free when the server started and has no listener.
 """
@@ -75,9 +77,9 @@ def big_body():
     return pattern * (5 * 1024 * 1024 // 250) + pattern[: 5 * 1024 * 1024 % 250]
 
 
-def page_40k():
+def page_40k(head):
     row = '<tr><td class="period">20250101001</td><td class="draw">1,2,3,4,5</td></tr>\n'
-    body = "<html><head><meta charset=\"gb2312\" /></head><body><table>\n"
+    body = "<html><head>%s</head><body><table>\n" % head
     while len(body) < 40 * 1024 - 30:
         body += row
     return (body + "</table></body></html>").encode("ascii")[: 40 * 1024]
@@ -122,6 +124,8 @@ def route(path, query):
         return response(b"204 No Content", b"")
     if path == "/page40k":
         return response(b"200 OK", PAGE_40K, [b"Content-Type: text/html"])
+    if path == "/page40k-plain":
+        return response(b"200 OK", PAGE_40K_PLAIN, [b"Content-Type: text/html"])
     if path.startswith("/garbage/"):
         index = int(path[len("/garbage/"):])
         return GARBAGE[index] if index < len(GARBAGE) else response(b"404 Not Found")
@@ -175,7 +179,11 @@ class ProxyHandler(socketserver.BaseRequestHandler):
             return
         with self.lock:
             self.log.append(request_line)
-        if request_line.startswith(b"CONNECT "):
+        if b"//auth.invalid" in request_line and b"\r\nproxy-authorization:" not in head.lower():
+            # This host is behind a proxy that wants basic credentials.
+            self.request.sendall(response(b"407 Proxy Authentication Required", b"",
+                                          [b'Proxy-Authenticate: Basic realm="plans"']))
+        elif request_line.startswith(b"CONNECT "):
             self.request.sendall(response(b"502 Bad Gateway"))
         else:
             self.request.sendall(response(b"200 OK", head, [b"Content-Type: text/plain"]))
@@ -241,7 +249,8 @@ def stop(directory):
 
 
 BIG_BODY = big_body()
-PAGE_40K = page_40k()
+PAGE_40K = page_40k('<meta charset="gb2312" />')  # needs the charset step
+PAGE_40K_PLAIN = page_40k("<title>draws</title>")
 
 if __name__ == "__main__":
     if len(sys.argv) != 3 or sys.argv[1] not in ("start", "stop", "serve"):
