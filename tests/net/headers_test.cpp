@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
+#include "default_header_lines.h"
 #include "net/request_headers.h"
 #include "net/response_headers.h"
 
 namespace qinglan::net {
 namespace {
 
-const Text kUserAgent = "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)\r\n";
-const Text kAccept = "Accept: text/html, application/xhtml+xml, */*\r\n";
-const Text kEncoding = "Accept-Encoding: gbk, GB2312\r\n";
-const Text kLanguage = "Accept-Language: zh-cn\r\n";
-const Text kForm = "Content-Type: application/x-www-form-urlencoded\r\n";
-const Text kNoCache = "Cache-Control: no-cache\r\n";
+using namespace testing;  // the default lines
+
+const Text kUserAgent = kUserAgentLine + "\r\n";
+const Text kAccept = kAcceptLine + "\r\n";
+const Text kEncoding = kEncodingLine + "\r\n";
+const Text kLanguage = kLanguageLine + "\r\n";
+const Text kForm = kFormLine + "\r\n";
+const Text kNoCache = kNoCacheLine + "\r\n";
 const Text kDefaults = kUserAgent + kAccept + kEncoding + kLanguage;
 
 TEST(RequestHeaders, Blocks) {

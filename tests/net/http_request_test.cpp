@@ -8,6 +8,7 @@
 
 #include "net/text.h"
 #include "runtime/handle.h"
+#include "default_header_lines.h"
 #include "test_server.h"
 
 namespace qinglan::net {
@@ -17,12 +18,12 @@ using ::testing::PrintToString;
 using testing::OriginUrl;
 using testing::TestServer;
 
-const Text kUserAgent = "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)";
-const Text kAccept = "Accept: text/html, application/xhtml+xml, */*";
-const Text kEncoding = "Accept-Encoding: gbk, GB2312";
-const Text kLanguage = "Accept-Language: zh-cn";
-const Text kForm = "Content-Type: application/x-www-form-urlencoded";
-const Text kNoCache = "Cache-Control: no-cache";
+const Text& kUserAgent = testing::kUserAgentLine;
+const Text& kAccept = testing::kAcceptLine;
+const Text& kEncoding = testing::kEncodingLine;
+const Text& kLanguage = testing::kLanguageLine;
+const Text& kForm = testing::kFormLine;
+const Text& kNoCache = testing::kNoCacheLine;
 
 // A request as the echo route gives it back.
 struct Echo {
