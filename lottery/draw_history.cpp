@@ -13,7 +13,7 @@ namespace {
 
 // One draw of the trend page: the period in the kjhm attribute, the draw as
 // the element's text followed by one space.
-constexpr char kRowPattern[] = R"(<span class="c_ba2636" kjhm="(.*?)">(.*?) </span>)";
+constexpr char kRowPattern[] = R"re(<span class="c_ba2636" kjhm="(.*?)">(.*?) </span>)re";
 
 }  // namespace
 

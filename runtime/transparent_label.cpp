@@ -29,14 +29,16 @@ void PaintText(HWND window) {
     EndPaint(window, &paint);
 }
 
-// Repaints the parent under the label first, then the label over it: the old
-// text disappears and the parent's picture shows through.
+// Repaints what lies under the label first, then the label over it: the old
+// text disappears and the parents' picture shows through. The repaint starts
+// at the top-level window, because a parent such as a group box does not
+// paint its own interior.
 void RepaintThroughParent(HWND window) {
-    HWND parent = GetParent(window);
+    HWND root = GetAncestor(window, GA_ROOT);
     RECT area;
     GetWindowRect(window, &area);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    MapWindowPoints(nullptr, root, reinterpret_cast<POINT*>(&area), 2);
+    RedrawWindow(root, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,7 +20,11 @@ const ControlDescription kControls[] = {
      .textColour = RGB(0, 0, 255)},
     {.name = "钟", .kind = ControlKind::Timer, .timerIntervalMs = 10},
     {.name = "单选", .kind = ControlKind::RadioButton, .left = 100, .top = 10, .width = 60, .height = 20, .text = "甲"},
-    {.name = "列表", .kind = ControlKind::ListView, .left = 10, .top = 50, .width = 180, .height = 100,
+    {.name = "框", .kind = ControlKind::GroupBox, .left = 100, .top = 100, .width = 90, .height = 50, .text = ""},
+    {.name = "框中标签", .kind = ControlKind::TransparentLabel, .parent = "框", .left = 5, .top = 12, .width = 80,
+     .height = 30, .text = "", .font = {.face = nullptr, .height = 24, .bold = true, .charset = GB2312_CHARSET},
+     .textColour = RGB(255, 0, 0)},
+    {.name = "列表", .kind = ControlKind::ListView, .left = 10, .top = 50, .width = 80, .height = 100,
      .columns = kColumns},
 };
 const FormDescription kForm = {.title = "运行层测试", .left = 0, .top = 0, .width = 200, .height = 160,
@@ -92,27 +96,46 @@ TEST_F(FormTest, ListViewRowsFromAWorkerThreadLandOnTheWindowsThread) {
     EXPECT_EQ(CellText(list, 1, 2), longText);
 }
 
-TEST_F(FormTest, TransparentLabelPaintsOnlyItsText) {
-    const ControlId label = form_->Id("标签");
-    SetControlText(label, "");
-    HWND window = form_->Handle();
-    auto pixel = [&](int x, int y) {
-        DelayDispatching(30);
-        HDC dc = GetDC(window);
-        COLORREF colour = GetPixel(dc, x, y);
-        ReleaseDC(window, dc);
-        return colour;
-    };
-    const COLORREF face = pixel(12, 12);
-    SetControlText(label, "\xA8\x80\xA8\x80\xA8\x80");  // full block characters: solid ink
-    bool blue = false;
-    for (int x = 10; x < 90 && !blue; ++x)
-        for (int y = 10; y < 40 && !blue; ++y) blue = pixel(x, y) == RGB(0, 0, 255);
-    EXPECT_TRUE(blue) << "the text is drawn in its colour";
-    EXPECT_EQ(pixel(88, 38), face) << "around the text the parent shows through";
-    SetControlText(label, "");
-    for (int x = 10; x < 90; x += 7)
-        for (int y = 10; y < 40; y += 7) ASSERT_EQ(pixel(x, y), face) << "old text erased at " << x << "," << y;
+// Colour of the form's client pixel (x, y) once pending paints are done.
+COLORREF FormPixel(HWND form, int x, int y) {
+    DelayDispatching(30);
+    HDC dc = GetDC(form);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(form, dc);
+    return colour;
+}
+
+bool AnyPixelOf(HWND form, RECT area, COLORREF colour) {
+    DelayDispatching(30);
+    HDC dc = GetDC(form);
+    bool found = false;
+    for (int x = area.left; x < area.right && !found; ++x)
+        for (int y = area.top; y < area.bottom && !found; ++y) found = GetPixel(dc, x, y) == colour;
+    ReleaseDC(form, dc);
+    return found;
+}
+
+// A label on the window and one inside a group box (whose interior the group
+// box does not paint): each shows its text in its colour, and a new text
+// leaves no trace of the old one.
+TEST_F(FormTest, TransparentLabelsPaintOnlyTheirTextAndEraseTheOldOne) {
+    struct Case {
+        const char* name;
+        RECT area;  // the label's place in form coordinates
+        COLORREF ink;
+    } cases[] = {{"标签", {10, 10, 90, 40}, RGB(0, 0, 255)}, {"框中标签", {105, 112, 185, 142}, RGB(255, 0, 0)}};
+    HWND form = form_->Handle();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ControlId label = form_->Id(c.name);
+        SetControlText(label, "");
+        const COLORREF face = FormPixel(form, c.area.left + 2, c.area.top + 2);
+        SetControlText(label, "\xA8\x80\xA8\x80\xA8\x80");  // full blocks: solid ink
+        EXPECT_TRUE(AnyPixelOf(form, c.area, c.ink)) << "the text is drawn in its colour";
+        EXPECT_EQ(FormPixel(form, c.area.right - 2, c.area.bottom - 2), face) << "the parent shows around the text";
+        SetControlText(label, "");
+        EXPECT_FALSE(AnyPixelOf(form, c.area, c.ink)) << "the old text is erased";
+    }
 }
 
 TEST_F(FormTest, EscapeClosesTheWindowAndEndsTheLoop) {
