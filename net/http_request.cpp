@@ -140,8 +140,10 @@ bool Exchange::SetCredentials(DWORD authTarget, const std::optional<Text>& user,
 }
 
 HttpError Exchange::Configure(const HttpOptions& options) {
-    const int seconds = options.timeoutSeconds.value_or(0);
-    const int timeout = seconds > 0 ? seconds * 1000 : 30000;
+    // Whole seconds to milliseconds, held below the int range: a product
+    // that wrapped round would be refused by WinHttp as a negative time-out.
+    const long long seconds = options.timeoutSeconds.value_or(0);
+    const int timeout = seconds > 0 ? static_cast<int>(std::min(seconds * 1000, 0x7FFFFFFFLL)) : 30000;
     if (!api_.SetTimeouts(request_.Get(), timeout, timeout, timeout, timeout)) return kNoTimeouts;
     // Windows also bounds the wait for the response headers by the receive
     // time-out; Wine keeps a separate limit (none by default), so a server

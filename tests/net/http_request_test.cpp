@@ -115,6 +115,15 @@ TEST_F(HttpRequestTest, ExtraHeaders) {
     for (const Text& line : echo.headers) EXPECT_EQ(Find(line, "Content-Type", 0, true), -1) << line;
 }
 
+TEST_F(HttpRequestTest, TimeOutsOfAnySize) {
+    // 0 and negative mean 30 s; a time-out whose milliseconds pass the int range still works.
+    for (int seconds : {0, -5, 5, 3000000, 0x7FFFFFFF}) {
+        Text status;
+        HttpRequest(OriginUrl("/echo/t"), {.timeoutSeconds = seconds, .status = &status});
+        EXPECT_EQ(status, "200 OK") << seconds;
+    }
+}
+
 TEST_F(HttpRequestTest, ObjectNames) {
     const int port = TestServer().origin;
     struct Case {
