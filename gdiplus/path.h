@@ -81,7 +81,8 @@ public:
     bool AddPathPolygon(std::span<const PointF> points);
     bool AddPathPolygonI(std::span<const Point> points);
     QL_ACTION(AddPathPath)
-    // The outline of a text; the em size is taken in whole units.
+    // The outline of a text; the em size is taken in whole units. GDI+ may
+    // refuse an empty format here (InvalidParameter), unlike DrawString.
     bool AddPathString(const Text& text, const PlusFontFamily& family, INT style, INT emSize, const RectF& layout,
                        const PlusStringFormat& format);
     bool AddPathString(const ByteArray& text, const PlusFontFamily& family, INT style, INT emSize,
