@@ -20,7 +20,7 @@ class ServiceHandler(http.server.BaseHTTPRequestHandler):
     """`self.server.simulator` holds the history, faults, log and options."""
 
     protocol_version = "HTTP/1.1"
-    server_version = "Microsoft-IIS/7.5"
+    server_version = "LotteryServer/1.0"
     sys_version = ""
 
     def do_GET(self):

@@ -50,22 +50,22 @@ HWND ByPath(HWND top, const std::wstring& path) {
 
 }  // namespace
 
-HWND FindControl(HWND top, const std::wstring& spec) {
+HWND FindControl(HWND top, const std::wstring& selector) {
     std::wstring rest;
     unsigned long long number = 0;
-    if (StartsWith(spec, L"hwnd:", &rest)) {
+    if (StartsWith(selector, L"hwnd:", &rest)) {
         if (!ParseNumber(rest, &number)) return nullptr;
         const auto wanted = reinterpret_cast<HWND>(static_cast<UINT_PTR>(number));
         return IsChild(top, wanted) ? wanted : nullptr;
     }
-    if (StartsWith(spec, L"path:", &rest)) return ByPath(top, rest);
-    if (StartsWith(spec, L"id:", &rest)) {
+    if (StartsWith(selector, L"path:", &rest)) return ByPath(top, rest);
+    if (StartsWith(selector, L"id:", &rest)) {
         if (!ParseNumber(rest, &number)) return nullptr;
         return FirstDescendant(top, [number](HWND w) {
             return static_cast<unsigned long long>(GetWindowLongPtrW(w, GWLP_ID)) == number;
         });
     }
-    return FirstDescendant(top, [&spec](HWND w) { return WindowTextWide(w) == spec; });
+    return FirstDescendant(top, [&selector](HWND w) { return WindowTextWide(w) == selector; });
 }
 
 }  // namespace uiprobe

@@ -1,4 +1,4 @@
-// Finds a descendant window of a top-level window from a command-line spec:
+// Finds a descendant window of a top-level window from a command-line selector:
 //   hwnd:N   the window handle N (decimal or 0x hex), if it is a descendant
 //   path:I/J the J-th child of the I-th child, in the order the tree lists them
 //   id:N     the first descendant with control id N
@@ -12,6 +12,6 @@
 
 namespace uiprobe {
 
-HWND FindControl(HWND top, const std::wstring& spec);
+HWND FindControl(HWND top, const std::wstring& selector);
 
 }  // namespace uiprobe

@@ -83,7 +83,7 @@ def tree_until(title, predicate, seconds=10, pause=0.2):
         time.sleep(pause)
 
 
-def _control_spec(control):
+def _control_selector(control):
     """A node of a tree is addressed by its handle; text, "path:..", "id:.." as given."""
     if isinstance(control, dict):
         return "hwnd:%d" % control["hwnd"]
@@ -91,15 +91,15 @@ def _control_spec(control):
 
 
 def click(title, control, seconds=10):
-    """Clicks a button (a node, its text or a uiprobe spec); returns the exit status
+    """Clicks a button (a node, its text or a uiprobe selector); returns the exit status
     (NOT_FINISHED when its handler was still running after `seconds`)."""
-    return run("click", title, _control_spec(control), seconds,
+    return run("click", title, _control_selector(control), seconds,
                timeout=seconds + 60).returncode
 
 
 def key(title, virtual_key, control=None):
     """Posts a key press to the focused control (or to `control`); returns the exit status."""
-    arguments = ["key", title, virtual_key] + ([_control_spec(control)] if control is not None else [])
+    arguments = ["key", title, virtual_key] + ([_control_selector(control)] if control is not None else [])
     return run(*arguments).returncode
 
 
