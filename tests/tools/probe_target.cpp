@@ -1,6 +1,7 @@
 // A small ANSI window with GBK texts for the UI probe's test: two radio
 // buttons, an edit box, a group box with a label and a report list view.
-// A radio's BN_CLICKED writes "点击：" + its caption into the edit box; Esc
+// The list view has the focus while the window is active. A radio's
+// BN_CLICKED writes "点击：" + its caption into the edit box; Esc
 // anywhere closes the window and the program exits with status 0.
 #include <windows.h>
 
@@ -80,6 +81,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CREATE:
             BuildControls(window);
             return 0;
+        case WM_ACTIVATE:
+            // Like a dialog: the list view keeps the focus whenever the window is activated.
+            if (LOWORD(wParam) != WA_INACTIVE) SetFocus(GetDlgItem(window, kListId));
+            return 0;
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= 101 && LOWORD(wParam) <= 102) {
                 OnRadioClicked(window, reinterpret_cast<HWND>(lParam));
@@ -115,7 +120,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
     HWND window = CreateCentredWindow();
     ShowWindow(window, SW_SHOW);
-    SetFocus(GetDlgItem(window, kListId));  // after the activation, which focuses the window
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
