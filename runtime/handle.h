@@ -64,51 +64,28 @@ private:
     Native native_{};
 };
 
-struct GdiObjectTraits {
-    using Native = HGDIOBJ;
-    static void Close(HGDIOBJ h) { DeleteObject(h); }
-};
-template <class T>
-struct TypedGdiTraits {
+// Traits of a handle type T released by the function `close`.
+template <class T, auto close>
+struct ClosedBy {
     using Native = T;
-    static void Close(T h) { DeleteObject(h); }
-};
-struct MemoryDcTraits {
-    using Native = HDC;
-    static void Close(HDC h) { DeleteDC(h); }
-};
-struct WindowTraits {
-    using Native = HWND;
-    static void Close(HWND h) { DestroyWindow(h); }
-};
-struct IconTraits {
-    using Native = HICON;
-    static void Close(HICON h) { DestroyIcon(h); }
-};
-struct KernelTraits {
-    using Native = HANDLE;
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-struct ModuleTraits {
-    using Native = HMODULE;
-    static void Close(HMODULE h) { FreeLibrary(h); }
-};
-struct GlobalMemoryTraits {
-    using Native = HGLOBAL;
-    static void Close(HGLOBAL h) { GlobalFree(h); }
+    static void Close(T h) { close(h); }
 };
 
-using UniqueFont = Handle<TypedGdiTraits<HFONT>>;
-using UniqueBrush = Handle<TypedGdiTraits<HBRUSH>>;
-using UniquePen = Handle<TypedGdiTraits<HPEN>>;
-using UniqueBitmap = Handle<TypedGdiTraits<HBITMAP>>;
-using UniqueRegion = Handle<TypedGdiTraits<HRGN>>;
-using UniqueMemoryDc = Handle<MemoryDcTraits>;
+template <class T>
+using GdiObjectTraits = ClosedBy<T, &DeleteObject>;
+using WindowTraits = ClosedBy<HWND, &DestroyWindow>;
+
+using UniqueFont = Handle<GdiObjectTraits<HFONT>>;
+using UniqueBrush = Handle<GdiObjectTraits<HBRUSH>>;
+using UniquePen = Handle<GdiObjectTraits<HPEN>>;
+using UniqueBitmap = Handle<GdiObjectTraits<HBITMAP>>;
+using UniqueRegion = Handle<GdiObjectTraits<HRGN>>;
+using UniqueMemoryDc = Handle<ClosedBy<HDC, &DeleteDC>>;
 using UniqueWindow = Handle<WindowTraits>;
-using UniqueIcon = Handle<IconTraits>;
-using UniqueKernelHandle = Handle<KernelTraits>;
-using UniqueModule = Handle<ModuleTraits>;
-using UniqueGlobal = Handle<GlobalMemoryTraits>;
+using UniqueIcon = Handle<ClosedBy<HICON, &DestroyIcon>>;
+using UniqueKernelHandle = Handle<ClosedBy<HANDLE, &CloseHandle>>;
+using UniqueModule = Handle<ClosedBy<HMODULE, &FreeLibrary>>;
+using UniqueGlobal = Handle<ClosedBy<HGLOBAL, &GlobalFree>>;
 using BorrowedWindow = Handle<WindowTraits, false>;
 
 // A DC taken with GetDC, given back with ReleaseDC.

@@ -34,7 +34,7 @@ TEST(Handle, ResetClosesThePreviousAndReleaseGivesUpOwnership) {
 
 TEST(Handle, BorrowedHandleIsNeverClosed) {
     HBRUSH raw = CreateSolidBrush(0);
-    { Handle<TypedGdiTraits<HBRUSH>, false> borrowed(raw); }
+    { Handle<GdiObjectTraits<HBRUSH>, false> borrowed(raw); }
     EXPECT_EQ(GetObjectType(raw), static_cast<DWORD>(OBJ_BRUSH));
     DeleteObject(raw);
 }

@@ -15,6 +15,7 @@ uiprobe.exe is $QL_UIPROBE, else $QL_BUILD_DIR/bin/uiprobe.exe.
 import json
 import os
 import subprocess
+import tempfile
 import time
 
 _ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -49,9 +50,17 @@ def uiprobe_exe():
 
 
 def run(*arguments, timeout=60):
-    """Runs uiprobe.exe with `arguments`; returns the CompletedProcess (stdout as bytes)."""
-    return subprocess.run([WINE_RUN, uiprobe_exe(), *map(str, arguments)],
-                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
+    """Runs uiprobe.exe with `arguments`; returns the CompletedProcess (stdout as bytes).
+
+    The output goes through files, not pipes: a Wine service process started
+    on the way may inherit the descriptors and outlive the probe, and a pipe
+    would then not end until that process does."""
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        done = subprocess.run([WINE_RUN, uiprobe_exe(), *map(str, arguments)],
+                              stdin=subprocess.DEVNULL, stdout=out, stderr=err, timeout=timeout)
+        out.seek(0)
+        err.seek(0)
+        return subprocess.CompletedProcess(done.args, done.returncode, out.read(), err.read())
 
 
 def launch(exe, *arguments, **popen_options):
