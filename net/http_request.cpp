@@ -53,6 +53,8 @@ const char* ErrorText(HttpError error) {
     return "";
 }
 
+constexpr std::size_t kMaxBodyBytes = 64u << 20;
+
 constexpr const wchar_t* kVerbs[] = {L"GET", L"POST", L"HEAD", L"PUT", L"OPTIONS", L"DELETE", L"TRACE", L"CONNECT"};
 
 const Text& TextOr(const std::optional<Text>& value) {
@@ -188,6 +190,13 @@ ByteArray Exchange::ReadBody(bool& readFailed) {
             break;
         }
         body.insert(body.end(), chunk.begin(), chunk.begin() + std::min(read, available));
+        // An answer that never ends would hold the caller and its memory for
+        // ever; the read stops at a size no page of this program comes near.
+        if (body.size() >= kMaxBodyBytes) {
+            body.resize(kMaxBodyBytes);
+            readFailed = true;
+            break;
+        }
     }
     return body;
 }

@@ -335,6 +335,15 @@ TEST_F(HttpRequestTest, BigAndZeroBodies) {
     EXPECT_TRUE(bytes.empty());
 }
 
+TEST_F(HttpRequestTest, AnEndlessBodyIsCutAt64MiB) {
+    ByteArray bytes;
+    Text status;
+    const Text text = HttpRequest(OriginUrl("/endless"), {.status = &status, .responseBytes = &bytes});
+    EXPECT_EQ(bytes.size(), 64u << 20);
+    EXPECT_EQ(text.size(), bytes.size());
+    EXPECT_EQ(status, "200 OK");
+}
+
 TEST_F(HttpRequestTest, GarbageAnswersAreSurvived) {
     for (int i = 0; i < 13; ++i) {
         Text status = "unset";

@@ -60,6 +60,7 @@ def response(status, body=b"", headers=(), length=None):
 
 
 ECHO = object()  # route() answer: echo the request
+ENDLESS = object()  # stream a body that never ends
 PAGE_TEXT = "中文 第123期 大小"  # in GBK and in Big5 alike
 
 
@@ -129,6 +130,8 @@ def route(path, query):
     if path.startswith("/garbage/"):
         index = int(path[len("/garbage/"):])
         return GARBAGE[index] if index < len(GARBAGE) else response(b"404 Not Found")
+    if path == "/endless":
+        return ENDLESS
     return None if path == "/silent" else ECHO
 
 
@@ -147,7 +150,24 @@ class OriginHandler(socketserver.BaseRequestHandler):
         if answer is None:
             self.stay_silent()
             return
+        if answer is ENDLESS:
+            self.stream_endlessly()
+            return
         self.request.sendall(answer)
+
+    def stream_endlessly(self):
+        """A body with no length and no end: bytes until the client hangs up
+        (bounded here at 1 GiB or 60 s, so the server stops by itself)."""
+        self.request.sendall(b"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n")
+        chunk = b"x" * (1 << 20)
+        deadline = time.monotonic() + 60
+        try:
+            for _ in range(1024):
+                if time.monotonic() > deadline:
+                    return
+                self.request.sendall(chunk)
+        except OSError:
+            return
 
     def stay_silent(self):
         """Keeps the connection open without a word until the client gives up."""
