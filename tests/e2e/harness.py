@@ -4,6 +4,7 @@ test build of the program was made for."""
 
 import os
 import shutil
+import socket
 import subprocess
 import sys
 import time
@@ -18,7 +19,8 @@ import probe  # noqa: E402
 from sim_client import SimulatorProcess  # noqa: E402
 
 TITLE = "青岚计划软件免费版本 更多免费咨询Q：1234567890"
-EXE = os.environ.get("QL_E2E_EXE", "")
+EXE = os.environ.get("QL_E2E_EXE", "")  # built for the simulator on PORT
+RELEASE_EXE = os.environ.get("QL_QINGLAN_EXE", "")  # the program as shipped (services on 8360)
 PORT = int(os.environ.get("QL_E2E_PORT", "18361"))
 POLL_SECONDS = int(os.environ.get("QL_E2E_POLL_MS", "1500")) / 1000.0
 BUILD = os.environ.get("QL_BUILD_DIR", os.path.join(ROOT, "build", "windows-release"))
@@ -30,12 +32,12 @@ class Program:
     """qinglan (test build) copied into a fresh directory and run from there,
     so its draw file is the test's own."""
 
-    def __init__(self, name, draw_file=None):
+    def __init__(self, name, draw_file=None, exe=None):
         self.directory = os.path.join(BUILD, "e2e-runs", name)
         shutil.rmtree(self.directory, ignore_errors=True)
         os.makedirs(self.directory)
         self.exe = os.path.join(self.directory, "qinglan.exe")
-        shutil.copyfile(EXE, self.exe)
+        shutil.copyfile(exe or EXE, self.exe)
         if draw_file is not None:
             with open(self.draw_path(), "wb") as f:
                 f.write(draw_file)
@@ -83,8 +85,8 @@ class ProgramTest(unittest.TestCase):
     """Starts nothing by itself; `program(...)` makes a Program that is killed
     after the test if it is still running."""
 
-    def program(self, draw_file=None):
-        program = Program(self.id().rsplit(".", 2)[-2] + "." + self._testMethodName, draw_file)
+    def program(self, draw_file=None, exe=None):
+        program = Program(self.id().rsplit(".", 2)[-2] + "." + self._testMethodName, draw_file, exe)
         self.addCleanup(program.kill)
         return program
 
@@ -93,6 +95,11 @@ class ProgramTest(unittest.TestCase):
         sim = SimulatorProcess(port=PORT, **options)
         self.addCleanup(sim.stop)
         return sim
+
+
+def port_in_use(port):
+    with socket.socket() as probe_socket:
+        return probe_socket.connect_ex(("127.0.0.1", port)) == 0
 
 
 # --- what the window shows ---------------------------------------------------

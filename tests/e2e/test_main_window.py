@@ -4,7 +4,7 @@ place, settings and controls, and Esc ending the program."""
 import time
 import unittest
 
-from harness import TITLE, PLANNERS, ProgramTest, labels, plan_box, planner_buttons, probe
+from harness import RELEASE_EXE, TITLE, PLANNERS, ProgramTest, labels, plan_box, planner_buttons, port_in_use, probe
 
 # name: (class, text, left, top, width, height) relative to the parent's client area
 FORM = [
@@ -18,9 +18,15 @@ FORM = [
 
 
 class MainWindowWithServicesDown(ProgramTest):
+    """The program as shipped, whose services are on port 8360: nothing may
+    listen there while this runs."""
+
+    def setUp(self):
+        self.assertFalse(port_in_use(8360), "port 8360 is taken (a demo running?); this test needs it free")
+
     def test_window_controls_and_escape(self):
         existing = b"261210-059\t12345\r\n261210-058\t54321"
-        program = self.program(draw_file=existing).start()
+        program = self.program(draw_file=existing, exe=RELEASE_EXE).start()
         # The start-up has finished once the first planner's button is checked.
         tree = program.tree_until(lambda t: any(b["text"] == PLANNERS[0] for b in t.checked_buttons()))
         window = tree.window
@@ -76,7 +82,7 @@ class MainWindowWithServicesDown(ProgramTest):
             self.assertTrue(probe.gone(TITLE, 5))
 
     def test_no_draw_file_is_written_when_there_is_none(self):
-        program = self.program().start()
+        program = self.program(exe=RELEASE_EXE).start()
         program.tree_until(lambda t: t.checked_buttons())
         self.assertIsNone(program.draw_file())
         self.assertEqual(program.close(), 0)
