@@ -42,6 +42,7 @@ class Program:
             with open(self.draw_path(), "wb") as f:
                 f.write(draw_file)
         self.process = None
+        self.close_report = ""
 
     def draw_path(self):
         return os.path.join(self.directory, DRAW_FILE)
@@ -68,12 +69,23 @@ class Program:
         return probe.tree_until(TITLE, predicate, seconds)
 
     def close(self, seconds=10):
-        """Esc, then the program's exit status (None when it did not end in time)."""
-        probe.key(TITLE, "ESC")
-        try:
-            return self.process.wait(seconds)
-        except subprocess.TimeoutExpired:
-            return None
+        """Esc, then the program's exit status (None when it did not end in time).
+
+        Esc is sent again only when the probe could not deliver it;
+        `close_report` tells what was seen when the program did not end."""
+        deadline = time.monotonic() + seconds
+        answers = [probe.key(TITLE, "ESC")]
+        while True:
+            try:
+                return self.process.wait(max(0.1, min(2.0, deadline - time.monotonic())))
+            except subprocess.TimeoutExpired:
+                pass
+            if time.monotonic() >= deadline:
+                self.close_report = "Esc answers %s; window %s" % (
+                    answers, "gone" if probe.tree(TITLE) is None else "still there")
+                return None
+            if answers[-1] != probe.DONE:
+                answers.append(probe.key(TITLE, "ESC"))
 
     def kill(self):
         if self.process and self.process.poll() is None:
@@ -89,6 +101,11 @@ class ProgramTest(unittest.TestCase):
         program = Program(self.id().rsplit(".", 2)[-2] + "." + self._testMethodName, draw_file, exe)
         self.addCleanup(program.kill)
         return program
+
+    def assertClosed(self, program, seconds=10):
+        """Esc ends the program with exit status 0 within `seconds`."""
+        status = program.close(seconds)
+        self.assertEqual(status, 0, program.close_report)
 
     def simulator(self, **options):
         options.setdefault("seed", "e2e")

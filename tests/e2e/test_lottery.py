@@ -54,14 +54,14 @@ class StartUp(LotteryTest):
         self.assertIn("<br />", expected_plan(sim, 1).replace("\r\n", "<br />"))
         self.assertIn("\r\n", plan_box(tree))
         self.assertEqual(plan_requests(sim), ["id=i0"], "no other plan is fetched at start")
-        self.assertEqual(program.close(), 0)
+        self.assertClosed(program)
 
     def test_existing_draw_file_is_replaced(self):
         sim = self.simulator()
         program = self.start(sim, draw_file=b"old\tcontent")
         page = [tuple(pair) for pair in sim.state()["page"]]
         self.assertEqual(program.draw_file(), draw_file_bytes(page))
-        self.assertEqual(program.close(), 0)
+        self.assertClosed(program)
 
 
 class Plans(LotteryTest):
@@ -83,7 +83,7 @@ class Plans(LotteryTest):
         self.assertEqual(probe.click(TITLE, self.tree.get(cls="Button", text="单选框")), probe.DONE)
         self.assertEqual(plan_requests(sim), [])
         self.assertEqual(plan_box(program.tree()), shown)
-        self.assertEqual(program.close(), 0)
+        self.assertClosed(program)
 
 
 class Poller(LotteryTest):
@@ -109,7 +109,7 @@ class Poller(LotteryTest):
         sim.set_draw(older[0], "11111")  # a period going back is appended again
         tree = self.wait_rows(program, 32)
         self.assertEqual(history(tree)[-1], (older[0], "11111"))
-        self.assertEqual(program.close(), 0)
+        self.assertClosed(program)
 
     def test_service_down_then_back(self):
         sim = self.simulator()
@@ -126,7 +126,7 @@ class Poller(LotteryTest):
                 sim.restore()
                 tree = self.wait_rows(program, rows + 1)
                 self.assertEqual(history(tree)[-1], (period, draw), "the real draw when it returns")
-        self.assertEqual(program.close(), 0)
+        self.assertClosed(program)
 
 
 class Failures(LotteryTest):
@@ -144,7 +144,7 @@ class Failures(LotteryTest):
                 self.assertEqual(plan_box(tree), "")
                 self.assertEqual(program.draw_file(), b"kept")
                 self.assertTrue(tree.responsive)
-                self.assertEqual(program.close(), 0)
+                self.assertClosed(program)
                 sim.stop()
 
     def test_closing_while_a_poll_hangs_ends_the_program_promptly(self):
@@ -158,7 +158,7 @@ class Failures(LotteryTest):
         self.assertTrue(sim.requests("info"), "a poll is waiting for its answer")
         self.assertTrue(program.tree().responsive, "the window answers while the poll hangs")
         began = time.monotonic()
-        self.assertEqual(program.close(seconds=10), 0)
+        self.assertClosed(program)
         self.assertLess(time.monotonic() - began, 5)
 
 

@@ -77,7 +77,7 @@ class MainWindowWithServicesDown(ProgramTest):
 
         with self.subTest("Esc closes the window and the program ends"):
             began = time.monotonic()
-            self.assertEqual(program.close(seconds=10), 0)
+            self.assertClosed(program)
             self.assertLess(time.monotonic() - began, 10)
             self.assertTrue(probe.gone(TITLE, 5))
 
@@ -85,7 +85,7 @@ class MainWindowWithServicesDown(ProgramTest):
         program = self.program(exe=RELEASE_EXE).start()
         program.tree_until(lambda t: t.checked_buttons())
         self.assertIsNone(program.draw_file())
-        self.assertEqual(program.close(), 0)
+        self.assertClosed(program)
 
 
 if __name__ == "__main__":
