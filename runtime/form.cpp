@@ -109,7 +109,6 @@ Form::~Form() {
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
-
 Form* Form::Find(int number) {
     auto found = Forms().find(number);
     return found == Forms().end() ? nullptr : found->second;
@@ -182,7 +181,7 @@ bool Form::CreateControl(const ControlDescription& row, std::shared_ptr<UniqueFo
 
 ControlId Form::Id(const char* name) const {
     for (size_t i = 0; i < controls_.size(); ++i)
-        if (controls_[i]->name == name) return {number_, static_cast<std::int32_t>(i + 1)};
+        if (controls_[i]->name == name) return IdAt(i);
     return {};
 }
 
@@ -209,7 +208,7 @@ ControlId Form::Copy(ControlId source) {
                      SWP_NOACTIVATE);
         SetWindowTextA(copy.window, caption.c_str());
     }
-    return {number_, static_cast<std::int32_t>(controls_.size())};
+    return IdAt(controls_.size() - 1);
 }
 
 ControlRecord* Form::Record(ControlId id) {
@@ -228,7 +227,7 @@ void Form::Clicked(HWND control) {
     if (!record || !record->clicked) return;
     const ControlId previous = currentSender;
     for (size_t i = 0; i < controls_.size(); ++i)
-        if (controls_[i].get() == record) currentSender = {number_, static_cast<std::int32_t>(i + 1)};
+        if (controls_[i].get() == record) currentSender = IdAt(i);
     record->clicked();
     currentSender = previous;
 }

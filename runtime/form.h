@@ -67,6 +67,8 @@ private:
     HWND ParentOf(const ControlDescription& row) const;
     LRESULT ColourMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Clicked(HWND control);
+    // The identifier of the record at 0-based position `index`.
+    ControlId IdAt(size_t index) const { return {number_, static_cast<std::int32_t>(index + 1)}; }
 
     const FormDescription& description_;
     int number_;

@@ -60,13 +60,23 @@ class Program:
         self.process = probe.launch(self.exe, cwd=self.directory)
         if not probe.wait(TITLE, seconds):
             raise AssertionError("the main window did not appear within %s s" % seconds)
+        # The window exists before its controls; it is shown once they all are.
+        if not self.tree_until(lambda t: t.window["visible"], seconds):
+            raise AssertionError("the main window was not shown within %s s" % seconds)
         return self
 
     def tree(self):
         return probe.tree(TITLE)
 
     def tree_until(self, predicate, seconds=15):
-        return probe.tree_until(TITLE, predicate, seconds)
+        """The first tree for which `predicate` holds (a tree it cannot look into
+        yet counts as not holding), else the last one seen."""
+        def holds(tree):
+            try:
+                return predicate(tree)
+            except (LookupError, KeyError):
+                return False
+        return probe.tree_until(TITLE, holds, seconds)
 
     def close(self, seconds=10):
         """Esc, then the program's exit status (None when it did not end in time).
