@@ -42,7 +42,7 @@ bool CreateMainWindow(runtime::Form& form) {
 
 int RunMainWindow() {
     runtime::Form form(resources::kMainForm);
-    int result = CreateMainWindow(form) ? runtime::RunMessageLoop(form) : 1;
+    int result = CreateMainWindow(form) ? runtime::RunMessageLoop() : 1;
     mainForm = nullptr;
     return result;
 }

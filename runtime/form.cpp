@@ -83,6 +83,8 @@ DWORD FormStyle(const FormDescription& d) {
     return style;
 }
 
+bool FormKeys(const MSG& msg);
+
 }  // namespace
 
 ControlId EventSender() { return currentSender; }
@@ -97,6 +99,7 @@ bool Initialise() {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kFormClass;
     bool registered = RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    SetMessageFilter(FormKeys);
     return registered && RegisterTransparentLabelClass() && MakeUiThread();
 }
 
@@ -285,18 +288,28 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_, message, wParam, lParam);
 }
 
-int RunMessageLoop(const Form& form) {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        const HWND window = form.Handle();
-        const bool ours = window && (msg.hwnd == window || IsChild(window, msg.hwnd));
-        if (ours && form.Description().escapeCloses && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+namespace {
+
+// Escape closes a form that says so, whichever of its controls has the key
+// and whichever loop is dispatching (the message loop, or a long piece of
+// work on the window's thread).
+bool FormKeys(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE || !msg.hwnd) return false;
+    for (auto& [number, form] : Forms()) {
+        const HWND window = form->Handle();
+        if (window && form->Description().escapeCloses && (msg.hwnd == window || IsChild(window, msg.hwnd))) {
             PostMessageA(window, WM_CLOSE, 0, 0);
-            continue;
+            return true;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
     }
+    return false;
+}
+
+}  // namespace
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchOne(msg);
     return static_cast<int>(msg.wParam);
 }
 

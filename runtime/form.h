@@ -86,8 +86,9 @@ ControlId EventSender();
 // controls, window classes, the cross-thread call window).
 bool Initialise();
 
-// Runs the message loop until the form's window is gone. Escape closes a form
-// whose description says so.
-int RunMessageLoop(const Form& form);
+// Runs the message loop until a form's window is gone (its destruction posts
+// the quit). Escape closes a form whose description says so, here and at
+// every other dispatching point.
+int RunMessageLoop();
 
 }  // namespace qinglan::runtime

@@ -14,8 +14,17 @@ HANDLE StopEvent() {
 }
 
 std::atomic<bool> stopping{false};
+std::atomic<MessageFilter> messageFilter{nullptr};
 
 }  // namespace
+
+void SetMessageFilter(MessageFilter filter) { messageFilter.store(filter); }
+
+void DispatchOne(const MSG& msg) {
+    if (MessageFilter filter = messageFilter.load(); filter && filter(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
 
 void DispatchPendingMessages() {
     MSG msg;
@@ -25,8 +34,7 @@ void DispatchPendingMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchOne(msg);
     }
 }
 
