@@ -7,6 +7,7 @@
 #include "lottery/draw_history.h"
 #include "lottery/live_poller.h"
 #include "lottery/planner_plans.h"
+#include "net/text.h"
 #include "resources/images.h"
 #include "resources/main_form.h"
 #include "runtime/controls.h"
@@ -19,16 +20,6 @@ namespace qinglan::app {
 namespace {
 
 runtime::Form* mainForm = nullptr;
-
-// The planner names, split at single spaces (empty pieces kept).
-std::vector<Text> PlannerNames() {
-    std::vector<Text> names;
-    Text rest = kPlannerNames;
-    for (size_t space; (space = rest.find(' ')) != Text::npos; rest.erase(0, space + 1))
-        names.push_back(rest.substr(0, space));
-    if (!rest.empty()) names.push_back(rest);
-    return names;
-}
 
 }  // namespace
 
@@ -48,7 +39,7 @@ int RunMainWindow() {
 }
 
 void BuildPlannerButtons() {
-    const std::vector<Text> names = PlannerNames();
+    const std::vector<Text> names = net::Split(kPlannerNames, " ");
     const ControlId radioTemplate = Controls().radioTemplate;
     for (long k = 1; k <= PlannerIds::Size(); ++k) {
         ControlId copy = mainForm->Copy(radioTemplate);

@@ -41,8 +41,14 @@ void InitialiseSkinModule() {
     skin::TrackBarFrameEnabled = 1;
 }
 
-void ExitRoutine() {
+namespace {
+void ClearPlannerRadioIds() {
     for (long k = 1; k <= PlannerIds::Size(); ++k) PlannerRadioIds()[k] = {};
+}
+}  // namespace
+
+void ExitRoutine() {
+    ClearPlannerRadioIds();
     delete skin::TheSkinObject;
     skin::TheSkinObject = nullptr;
     delete skin::SkinnedWindowList;
@@ -55,7 +61,7 @@ void ExitRoutine() {
 
 int ProgramEntry() {
     runtime::Initialise();
-    for (long k = 1; k <= PlannerIds::Size(); ++k) PlannerRadioIds()[k] = {};
+    ClearPlannerRadioIds();
     skin::TheSkinObject = new skin::SkinObject();
     skin::SkinnedWindowList = new std::vector<skin::SkinnedWindow>();
     skin::MemoryDcList = new std::vector<skin::MemoryDcEntry>();

@@ -18,15 +18,16 @@ void PollOnce() {
     const Text draw = net::TextBetween(answer, "CurrentLottery\":\"", "\"");
     // No period (a failed request, or an answer without it) is no draw: the
     // history gains only real draws.
-    if (period.empty() || runtime::StopRequested()) return;
+    if (period.empty()) return;
     const ControlId list = app::Controls().historyList;
     if (runtime::CellText(list, runtime::RowCount(list) - 1, 1) == period) return;
     const int row = runtime::AppendRow(list);
     runtime::SetCellText(list, row, 1, period);
     runtime::SetCellText(list, row, 2, draw);
+    // Control updates are dropped by the runtime once the program stops; the
+    // plan's request is not worth making then either.
     if (runtime::StopRequested()) return;
     LoadCheckedPlannerPlan();
-    if (runtime::StopRequested()) return;
     ShowLatestDraw();
 }
 

@@ -68,11 +68,7 @@ void SetControlVisible(ControlId id, bool visible) {
 }
 
 Text ControlText(ControlId id) {
-    return OnControl(id, Text(), [](HWND w) {
-        std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(w)) + 1);
-        int length = GetWindowTextA(w, text.data(), static_cast<int>(text.size()));
-        return Text(text.data(), static_cast<size_t>(length));
-    });
+    return OnControl(id, Text(), [](HWND w) { return WindowText(w); });
 }
 void SetControlText(ControlId id, const Text& text) {
     ChangeControl(id, [&text](HWND w) { SetWindowTextA(w, text.c_str()); });

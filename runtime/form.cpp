@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "runtime/messages.h"
 #include "runtime/transparent_label.h"
@@ -88,6 +90,12 @@ bool FormKeys(const MSG& msg);
 }  // namespace
 
 ControlId EventSender() { return currentSender; }
+
+Text WindowText(HWND window) {
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1);
+    const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return Text(text.data(), static_cast<size_t>(std::max(length, 0)));
+}
 
 bool Initialise() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
@@ -192,12 +200,7 @@ ControlId Form::Copy(ControlId source) {
     ControlRecord* original = Record(source);
     if (!original) return {};
     const EventHandler clicked = original->clicked, timer = original->timer;
-    const std::string caption = [&] {
-        if (!original->window) return std::string();
-        char text[1024] = {};
-        GetWindowTextA(original->window, text, sizeof text);
-        return std::string(text);
-    }();
+    const Text caption = original->window ? WindowText(original->window) : Text();
     if (!CreateControl(*original->description, original->font)) return {};
     ControlRecord& copy = *controls_.back();
     copy.clicked = clicked;

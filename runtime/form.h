@@ -78,6 +78,9 @@ private:
     EventHandler created_ = nullptr;
 };
 
+// The whole text of a window (program text).
+Text WindowText(HWND window);
+
 // The identifier of the control whose event is being handled (zero pair
 // outside an event).
 ControlId EventSender();

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "runtime/form.h"
 #include "runtime/handle.h"
 
 namespace qinglan::runtime {
@@ -18,14 +17,12 @@ void PaintText(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
-    int length = GetWindowTextLengthA(window);
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    GetWindowTextA(window, text.data(), length + 1);
+    const Text text = WindowText(window);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, static_cast<COLORREF>(GetWindowLongPtrA(window, GWLP_USERDATA)));
     HFONT font = static_cast<HFONT>(GetPropA(window, kFontProperty));
     SelectGuard selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    DrawTextA(dc, text.data(), length, &client, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     EndPaint(window, &paint);
 }
 
